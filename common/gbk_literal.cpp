@@ -1,0 +1,1 @@
+#include "common/gbk_literal.h"
