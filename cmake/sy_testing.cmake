@@ -4,9 +4,9 @@
 # Under Wine each binary is one CTest test: starting Wine costs far more than
 # a test case, so a binary runs all its cases in one process.
 
-if(WIN32)
+set(SY_GTEST_SOURCE_DIR /usr/src/googletest CACHE PATH "GoogleTest sources")
+if(WIN32 AND EXISTS ${SY_GTEST_SOURCE_DIR}/CMakeLists.txt)
   # Debian ships the GoogleTest sources; build them with the cross compiler.
-  set(SY_GTEST_SOURCE_DIR /usr/src/googletest CACHE PATH "GoogleTest sources")
   set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
   set(BUILD_GMOCK ON CACHE BOOL "" FORCE)
   # gtest's sources must keep their ASCII literals as they are.
@@ -18,8 +18,8 @@ if(WIN32)
   endif()
 else()
   find_package(GTest REQUIRED)
-  include(GoogleTest)
 endif()
+include(GoogleTest)
 
 # sy_add_test(NAME <name> SOURCES <files...> [LIBS <targets...>] [LOCKS <resources...>]
 #             [NO_MAIN] [TIMEOUT <seconds>])

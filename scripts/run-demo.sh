@@ -59,7 +59,7 @@ done
 
 echo "Demo installation: $install_dir (C:\\朔云中文 in the prefix $WINEPREFIX)"
 echo "Settings file before:"
-iconv -f GBK -t UTF-8 "$install_dir/shuoyun.ini" | sed 's/^/    /'
+iconv -c -f GBK -t UTF-8 "$install_dir/shuoyun.ini" | sed "s/^/    /" || true
 
 bin="$root/build/windows/bin"
 if [ -n "$edit_file" ]; then
@@ -85,6 +85,6 @@ else
   "${command[@]}" || status=$?
   echo "The program ended with exit code $status."
   echo "Settings file after:"
-  iconv -f GBK -t UTF-8 "$install_dir/shuoyun.ini" | sed 's/^/    /'
+  iconv -c -f GBK -t UTF-8 "$install_dir/shuoyun.ini" | sed "s/^/    /" || true
   "$SY_WINESERVER" -w || true
 fi
