@@ -2,6 +2,10 @@
 
 #include <cstring>
 
+#if defined(__BYTE_ORDER__) && __BYTE_ORDER__ != __ORDER_LITTLE_ENDIAN__
+#error "the fast ASCII paths read eight bytes as one little-endian word"
+#endif
+
 namespace sy {
 namespace {
 
@@ -21,6 +25,33 @@ size_t line_of(std::u16string_view text, size_t index) {
     if (text[i] == u'\r' && text[i + 1] == u'\n') ++line;
   }
   return line;
+}
+
+// How many bytes, in memory order, come before the first nonzero byte of
+// `masked` (8 when there is none). The word was read from memory as it
+// stands, so this holds for little-endian machines, which are all we build for.
+size_t zero_bytes_before(uint64_t masked) {
+  if (masked == 0) return 8;
+#if defined(__GNUC__) || defined(__clang__)
+  return size_t(__builtin_ctzll(masked)) / 8;
+#else
+  size_t n = 0;
+  for (; (masked & 0xFF) == 0; masked >>= 8) ++n;
+  return n;
+#endif
+}
+
+gbk_codec::encode_result refused(std::u16string_view text, size_t index) {
+  gbk_codec::encode_result result;
+  const char16_t ch = text[index];
+  result.bad_index = index;
+  result.bad_line = line_of(text, index);
+  result.bad_char = ch;
+  result.bad_code_point = ch;
+  if (is_high_surrogate(ch) && index + 1 < text.size() && is_low_surrogate(text[index + 1])) {
+    result.bad_code_point = 0x10000 + ((char32_t(ch) - 0xD800) << 10) + (char32_t(text[index + 1]) - 0xDC00);
+  }
+  return result;
 }
 
 }  // namespace
@@ -56,32 +87,28 @@ std::u16string gbk_codec::decode(std::string_view gbk) const {
   char16_t* o = &out[0];
   const char16_t* const pairs = pair_to_char_.data();
   while (p != end) {
-    // Code tables are half ASCII: widen eight plain bytes at a time.
-    while (end - p >= 8) {
-      uint64_t word;
-      std::memcpy(&word, p, 8);
-      if (word & 0x8080808080808080ull) break;
-      for (int k = 0; k < 8; ++k) o[k] = p[k];
-      p += 8;
-      o += 8;
-    }
-    if (p == end) break;
-    const unsigned b = *p;
-    if (b < 0x80) {
-      *o++ = char16_t(b);
-      ++p;
-      continue;
-    }
-    if (end - p >= 2) {
-      const char16_t ch = pairs[b << 8 | p[1]];
-      if (ch != 0) {
-        *o++ = ch;
-        p += 2;
+    if (*p < 0x80) {
+      if (end - p < 8) {
+        *o++ = *p++;
         continue;
       }
+      // Code tables switch between short ASCII codes and Chinese words:
+      // widen eight bytes at once and keep those before the first high byte.
+      uint64_t word;
+      std::memcpy(&word, p, 8);
+      for (int k = 0; k < 8; ++k) o[k] = p[k];
+      const size_t ascii = zero_bytes_before(word & 0x8080808080808080ull);
+      p += ascii;
+      o += ascii;
+      continue;
     }
-    *o++ = char16_t(RAW_BYTE_BASE + b);
-    ++p;
+    const char16_t ch = end - p >= 2 ? pairs[*p << 8 | p[1]] : 0;
+    if (ch != 0) {
+      *o++ = ch;
+      p += 2;
+    } else {
+      *o++ = char16_t(RAW_BYTE_BASE + *p++);
+    }
   }
   out.resize(size_t(o - out.data()));
   return out;
@@ -95,40 +122,27 @@ gbk_codec::encode_result gbk_codec::encode(std::u16string_view text) const {
   const char16_t* const end = p + text.size();
   const uint16_t* const bytes_of = char_to_bytes_.data();
   while (p != end) {
-    while (end - p >= 4) {
+    if (*p < 0x80) {
+      if (end - p < 4) {
+        *o++ = char(*p++);
+        continue;
+      }
       uint64_t word;
       std::memcpy(&word, p, 8);
-      if (word & 0xFF80FF80FF80FF80ull) break;
       for (int k = 0; k < 4; ++k) o[k] = char(p[k]);
-      p += 4;
-      o += 4;
-    }
-    if (p == end) break;
-    const char16_t ch = *p;
-    if (ch < 0x80) {
-      *o++ = char(ch);
-      ++p;
+      const size_t ascii = zero_bytes_before(word & 0xFF80FF80FF80FF80ull) / 2;  // units, not bytes
+      p += ascii;
+      o += ascii;
       continue;
     }
-    const uint16_t v = bytes_of[ch];
-    if (v >= 0x100) {
-      o[0] = char(v >> 8);
-      o[1] = char(v & 0xFF);
-      o += 2;
-    } else if (v != 0) {
-      *o++ = char(v);
-    } else {
-      const size_t index = size_t(p - text.data());
-      result.bytes.clear();
-      result.bad_index = index;
-      result.bad_line = line_of(text, index);
-      result.bad_char = ch;
-      result.bad_code_point = ch;
-      if (is_high_surrogate(ch) && p + 1 != end && is_low_surrogate(p[1])) {
-        result.bad_code_point = 0x10000 + ((char32_t(ch) - 0xD800) << 10) + (char32_t(p[1]) - 0xDC00);
-      }
-      return result;
-    }
+    const uint16_t v = bytes_of[*p];
+    if (v == 0) return refused(text, size_t(p - text.data()));
+    // Both bytes are stored either way; a single raw byte's second one is
+    // overwritten next (the buffer holds two bytes per unit, so it fits).
+    const bool pair = v >= 0x100;
+    o[0] = char(pair ? v >> 8 : v);
+    o[1] = char(v & 0xFF);
+    o += pair ? 2 : 1;
     ++p;
   }
   result.bytes.resize(size_t(o - result.bytes.data()));
