@@ -31,8 +31,8 @@ class ini_document {
   std::string get_string(std::string_view section, std::string_view key, std::string_view default_text) const;
 
   // default_value when the section or key is absent or the value is empty;
-  // otherwise the signed decimal number at the start of the value (0 when it
-  // has none), wrapping in 32 bits.
+  // otherwise the signed number at the start of the value (0 when it has
+  // none), wrapping in 32 bits; ini_document.cpp gives the details.
   int32_t get_int(std::string_view section, std::string_view key, int32_t default_value) const;
 
   // Sets the key to the value: an existing key keeps its line, a new key goes

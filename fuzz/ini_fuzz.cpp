@@ -30,14 +30,13 @@ bool is_blank(char ch) { return ch == ' ' || ch == '\t' || ch == '\r' || ch == '
 // blanks at its ends, not wrapped in quotes, at most 259 bytes.
 std::string storable(std::string value) {
   value = value.substr(0, value.find_first_of("\r\n"));
+  if (value.size() > sy::INI_TEXT_LIMIT) value.resize(sy::INI_TEXT_LIMIT);
   while (!value.empty() && is_blank(value.back())) value.pop_back();
   size_t first = 0;
   while (first < value.size() && is_blank(value[first])) ++first;
   value.erase(0, first);
   if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front())
-    value += 'x';
-  if (value.size() > sy::INI_TEXT_LIMIT) value.resize(sy::INI_TEXT_LIMIT);
-  while (!value.empty() && is_blank(value.back())) value.pop_back();
+    value.back() = 'x';
   return value;
 }
 

@@ -83,10 +83,14 @@ TEST(ini_document, line_syntax) {
     const char* key;
     const char* expected;
   } cases[] = {
-      {"entries before the first section belong to none", crlf({"k=1", "[a]"}), "a", "k", "-"},
+      {"entries before the first header are not in the next section", crlf({"k=1", "[a]"}), "a", "k", "-"},
+      {"entries before the first header form the section \"\"", crlf({"k=1", "[a]"}), "", "k", "1"},
+      {"so a later [] is a duplicate never read", crlf({"[]", "k=1"}), "", "k", "-"},
       {"a header without ] opens nothing", crlf({"[a]", "k=1", "[b", "k=2"}), "a", "k", "1"},
       {"a header without ] is no section of its own", crlf({"[b", "k=2"}), "b", "k", "-"},
       {"text after ] is ignored", crlf({"[a] x", "k=1"}), "a", "k", "1"},
+      {"the name ends at the last ]", crlf({"[a]]", "k=1"}), "a]", "k", "1"},
+      {"the name ends at the last ], blanks trimmed", crlf({"[a] x ]", "k=1"}), "a] x", "k", "1"},
       {"a line without = is no key", crlf({"[a]", "k", "k=1"}), "a", "k", "1"},
       {"the key ends at the first =", crlf({"[a]", "k = a=b"}), "a", "k", "a=b"},
       {"; inside a value is text", crlf({"[a]", "k=a ; b"}), "a", "k", "a ; b"},
@@ -100,7 +104,8 @@ TEST(ini_document, line_syntax) {
       {"LF-only file", lf({"[a]", "k=1"}), "a", "k", "1"},
       {"last line without line end", "[a]\r\nk=1", "a", "k", "1"},
       {"stray CR before the line end", "[a]\r\nk=1\r\r\n", "a", "k", "1"},
-      {"empty section name", crlf({"[]", "k=1"}), "", "k", "1"},
+      {"CR-only file", "[a]\rk=1\rj=2\r", "a", "j", "2"},
+      {"a lone CR ends a line", "[a]\r\nk=1\rj=2\r\n", "a", "k", "1"},
       // Case folds for ASCII letters that stand alone ...
       {"ASCII section case", crlf({"[Abc]", "k=1"}), "aBC", "k", "1"},
       {"a lone byte >= 0x80 does not pair with a letter", crlf({"[a]", "\x80Z=1"}), "a", "\x80z", "1"},
@@ -132,6 +137,7 @@ TEST(ini_document, integer_reads) {
       {"", -7},         // present but empty: also the default
       {"   ", -7},
       {"\"\"", -7},
+      {"\" \"", 0},     // not empty: a blank without digits
       {"05", 5},
       {"13", 13},
       {"  7  ", 7},
@@ -139,7 +145,14 @@ TEST(ini_document, integer_reads) {
       {"5abc", 5},
       {"1 2", 1},
       {"abc", 0},       // no number: 0, not the default
-      {"0x10", 0},
+      {"012", 12},
+      {"0x10", 16},     // lower-case prefixes choose the base ...
+      {"-0x1f", -31},
+      {"0o17", 15},
+      {"0b101", 5},
+      {"0X10", 0},      // ... upper-case ones do not
+      {"0x", 0},
+      {"0xg", 0},
       {"-3", -3},
       {"+5", 5},
       {"- 3", 0},
@@ -149,6 +162,9 @@ TEST(ini_document, integer_reads) {
       {"2147483648", INT32_MIN},  // accumulated in 32 bits, wrapping
       {"4294967297", 1},
       {"-2147483648", INT32_MIN},
+      {"-4294967295", 1},
+      {"00000000000000000000000000005", 5},   // 29 bytes: all read
+      {"000000000000000000000000000005", 0},  // 30 bytes: only the first 29 count
   };
   for (const auto& c : cases) {
     const std::string file = c.value ? crlf({"[a]", std::string("k=") + c.value}) : crlf({"[a]"});
@@ -166,6 +182,7 @@ TEST(ini_document, untouched_document_keeps_every_byte) {
       "\r\n\r\n",
       std::string("[a]\0\r\nk=\xFF\x81\r\n\x81", 14),  // a zero byte and a cut GBK pair
       "no section at all\nx=y",
+      "[a]\rk=1\r\r\n\n",
   };
   for (const std::string& bytes : fixtures) {
     ini_document doc = ini_document::from_bytes(bytes);
@@ -215,6 +232,12 @@ TEST(ini_document, writes_change_only_their_lines) {
       {"new section at the end", crlf({"[a]", "k=1"}), "b", "n", "2", crlf({"[a]", "k=1", "[b]", "n=2"})},
       {"new section after a last line without line end", "[a]\nk=1", "b", "n", "2", "[a]\nk=1\n[b]\nn=2\n"},
       {"new section after entries of no section", "x=1", "b", "n", "2", "x=1\r\n[b]\r\nn=2\r\n"},
+      {"new key in the section before the first header", crlf({"k=1", "", "[b]"}), "", "n", "2",
+       crlf({"k=1", "n=2", "", "[b]"})},
+      {"new key in the empty section before the first header", crlf({"[b]"}), "", "n", "2", crlf({"n=2", "[b]"})},
+      {"CR-only file keeps its line ends", "[a]\rk=1\r", "a", "n", "2", "[a]\rk=1\rn=2\r"},
+      {"CR-only file, new section", "[a]\rk=1", "b", "n", "2", "[a]\rk=1\r[b]\rn=2\r"},
+      {"existing key before a lone CR", "[a]\r\nk=1\rj=2\r\n", "a", "k", "5", "[a]\r\nk=5\rj=2\r\n"},
       {"missing or empty file", "", "状态栏", "皮肤名称", "w_fox.ini", crlf({"[状态栏]", "皮肤名称=w_fox.ini"})},
       {"a value is one line: cut at a line break", crlf({"[a]", "k=1", "x=2"}), "a", "k", "5\r\ny=6",
        crlf({"[a]", "k=5", "x=2"})},
