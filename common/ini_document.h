@@ -35,8 +35,11 @@ class ini_document {
   // none), wrapping in 32 bits; ini_document.cpp gives the details.
   int32_t get_int(std::string_view section, std::string_view key, int32_t default_value) const;
 
-  // Sets the key to the value: an existing key keeps its line, a new key goes
-  // after the last entry of its section, a new section goes at the end.
+  // Sets the key to the value: an existing key keeps its line (now
+  // "key=value"), a new key goes after the last line of its section that is
+  // neither blank nor a comment, a new section goes at the end. New lines
+  // take the file's own line end (CR LF for a file that has none). The value
+  // is cut before its first CR or LF.
   void write_string(std::string_view section, std::string_view key, std::string_view value);
 
  private:
