@@ -29,10 +29,9 @@ struct kept_properties {
 // Checks that the file may be replaced now and collects what the new file
 // keeps. Windows refuses to rename over a read-only file, but Wine running as
 // root does not, so the attribute is checked here for one rule everywhere.
-// Opening for writing and deleting while sharing only reading fails whenever
-// another handle writes to the file or does not allow it to be replaced; that
-// gives the sharing violation here instead of a rename failure whose code
-// differs between systems.
+// Renaming over a file fails while anyone holds it open, even a reader that
+// shares everything, with a bare "access denied". Opening it exclusively
+// first fails in exactly those cases and says why: a sharing violation.
 DWORD check_replaceable(const std::string& path, kept_properties& kept) {
   const DWORD attributes = GetFileAttributesA(path.c_str());
   if (attributes == INVALID_FILE_ATTRIBUTES) {
@@ -43,7 +42,7 @@ DWORD check_replaceable(const std::string& path, kept_properties& kept) {
   kept.attributes = attributes & KEPT_ATTRIBUTES;
   if (kept.attributes == 0) kept.attributes = FILE_ATTRIBUTE_NORMAL;
 
-  const handle_closer probe{CreateFileA(path.c_str(), GENERIC_WRITE | DELETE, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+  const handle_closer probe{CreateFileA(path.c_str(), GENERIC_WRITE | DELETE, 0, nullptr, OPEN_EXISTING,
                                         FILE_ATTRIBUTE_NORMAL, nullptr)};
   if (probe.handle == INVALID_HANDLE_VALUE) {
     const DWORD error = GetLastError();

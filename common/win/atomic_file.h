@@ -18,8 +18,9 @@ namespace sy {
 // is then exactly as it was and no temporary file is left behind:
 //   ERROR_ACCESS_DENIED (5)      the file is read-only, or a directory
 //   ERROR_PATH_NOT_FOUND (3)     the directory does not exist
-//   ERROR_SHARING_VIOLATION (32) another handle holds the file open without
-//                                sharing write and delete access
+//   ERROR_SHARING_VIOLATION (32) another handle holds the file open, however
+//                                much it shares (renaming over an open file
+//                                fails on Windows and under Wine alike)
 //   anything else                a failed write, flush or rename
 //
 // `path` is in the ANSI code page (GBK); the temporary file's name is `path`
