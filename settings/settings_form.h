@@ -144,6 +144,7 @@ struct settings_form : message_handler {
   std::string install_directory;    // "" when the registry gave none
   std::string settings_path;        // install_directory + "\shuoyun.ini"; "" when the key was not opened
   int32_t loaded_style_index = -1;  // the style selected right after loading; -1 = none
+  unsigned long settings_read_error = 0;  // why an existing shuoyun.ini could not be read; 0 = read or absent
   int32_t hotkey_code = DEFAULT_HOTKEY_CODE;
   key_table_entries key_table;
   // The tooltip window keeps pointers into these slots, so they live as long as the form.
