@@ -1,6 +1,6 @@
 // The installation directory as the registry of the Wine prefix holds it.
-// Every test leaves HKLM\SOFTWARE\朔云中文 in both registry views exactly as
-// it found it.
+// Every test leaves HKLM\SOFTWARE\朔云中文 in both registry views with the
+// values it had before (the key has no subkeys to keep).
 #include "common/win/registry.h"
 
 #include "common/install_paths.h"
@@ -39,9 +39,17 @@ class product_key_test : public ::testing::Test {
     for (const REGSAM view : {OWN_VIEW, OTHER_VIEW}) delete_key(view);
     for (const saved_view& saved : saved_) {
       if (!saved.key_existed) continue;
-      for (const auto& [name, value] : saved.values)
-        if (value) set_value(saved.view, name, *value);
+      create_key(saved.view);
+      for (const auto& [name, value] : saved.values) set_value(saved.view, name.c_str(), value);
     }
+  }
+
+  static void create_key(REGSAM view) {
+    HKEY key = nullptr;
+    ASSERT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, sy::PRODUCT_KEY, 0, nullptr, 0, KEY_SET_VALUE | view, nullptr, &key,
+                              nullptr),
+              ERROR_SUCCESS);
+    RegCloseKey(key);
   }
 
   static void set_value(REGSAM view, const char* name, const stored_value& value) {
@@ -57,9 +65,9 @@ class product_key_test : public ::testing::Test {
 
  private:
   struct saved_view {
-    REGSAM view;
+    REGSAM view = 0;
     bool key_existed = false;
-    std::vector<std::pair<const char*, std::optional<stored_value>>> values;
+    std::vector<std::pair<std::string, stored_value>> values;  // every value of the key
   };
 
   static saved_view snapshot(REGSAM view) {
@@ -69,17 +77,17 @@ class product_key_test : public ::testing::Test {
     if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, sy::PRODUCT_KEY, 0, KEY_QUERY_VALUE | view, &key) != ERROR_SUCCESS)
       return saved;
     saved.key_existed = true;
-    for (const char* name : {NORMAL_VALUE, VALUE_98}) {
+    for (DWORD index = 0;; ++index) {
+      char name[16384];
+      DWORD name_size = sizeof name;
       stored_value value;
       DWORD size = 0;
-      std::optional<stored_value> kept;
-      if (RegQueryValueExA(key, name, nullptr, &value.type, nullptr, &size) == ERROR_SUCCESS) {
-        value.data.resize(size);
-        if (RegQueryValueExA(key, name, nullptr, &value.type, reinterpret_cast<BYTE*>(&value.data[0]), &size) ==
-            ERROR_SUCCESS)
-          kept = value;
-      }
-      saved.values.emplace_back(name, kept);
+      if (RegEnumValueA(key, index, name, &name_size, nullptr, &value.type, nullptr, &size) != ERROR_SUCCESS) break;
+      value.data.resize(size);
+      name_size = sizeof name;
+      if (RegEnumValueA(key, index, name, &name_size, nullptr, &value.type, reinterpret_cast<BYTE*>(&value.data[0]),
+                        &size) == ERROR_SUCCESS)
+        saved.values.emplace_back(std::string(name, name_size), value);
     }
     RegCloseKey(key);
     return saved;
