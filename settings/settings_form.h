@@ -215,6 +215,10 @@ struct settings_form : message_handler {
   void apply_dependencies_at_start();
 };
 
+// Builds the window and every control, hidden, without start_up: the window
+// as built, before the settings reach it.
+std::unique_ptr<settings_form> construct_settings_window(const std::string& command_line);
+
 // Builds the whole window hidden, runs start_up and returns the form; the
 // command line is the process's whole command line, program name first.
 std::unique_ptr<settings_form> build_settings_window(const std::string& command_line);

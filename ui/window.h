@@ -28,10 +28,14 @@ class top_window {
   // successors on, after the layer's own answers (ui/controls.h).
   bool create(message_handler& handler, const char* class_name, const char* caption);
   HWND handle() const { return handle_; }
+  // Destroys the window now; a form calls it first thing in its destructor,
+  // while it can still answer the messages of the destruction.
+  void destroy();
 
   void set_client_size(int width, int height) const;
-  void add_style(LONG_PTR add, LONG_PTR remove) const;
-  void add_ex_style(LONG_PTR add, LONG_PTR remove) const;
+  // Style changes take effect on the frame at once.
+  void change_style(LONG_PTR add, LONG_PTR remove) const;
+  void change_ex_style(LONG_PTR add, LONG_PTR remove) const;
   // Creates the font (default attributes otherwise) and gives it to the
   // window; controls created later take it from the window. Freed with this object.
   void set_font(const char* face, int height);
