@@ -8,9 +8,10 @@
 
 namespace sy {
 
-// HKEY_LOCAL_MACHINE\SOFTWARE\朔云中文, opened with KEY_ALL_ACCESS.
+// HKEY_LOCAL_MACHINE\SOFTWARE\朔云中文. It is only ever read, so it is opened
+// for reading: full access is refused to standard users and to every
+// process that runs without elevation.
 inline constexpr char PRODUCT_KEY[] = "SOFTWARE\\朔云中文";
-inline constexpr unsigned long PRODUCT_KEY_ACCESS = 0xF003F;
 
 // The registry value is read into a buffer of this size; longer data counts
 // as missing.
