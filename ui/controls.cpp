@@ -140,11 +140,13 @@ drop_down drop_down::create(HWND parent, int x, int y, int width, int height) {
   HWND list = create_child(parent, "COMBOBOX", "",
                            CBS_DROPDOWNLIST | CBS_AUTOHSCROLL | CBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_TABSTOP, 0, x, y,
                            width, height);
-  // The closed height follows the selection field's height: size that field
-  // so that the closed control is exactly `height` pixels high.
+  // The closed height follows the selection field's height, one for one but
+  // with an offset that differs between systems: set the field once, see
+  // where the closed height lands, and correct by the difference.
+  const LRESULT field = SendMessageA(list, CB_GETITEMHEIGHT, WPARAM(-1), 0);
+  SendMessageA(list, CB_SETITEMHEIGHT, WPARAM(-1), field);
   RECT closed{};
   GetWindowRect(list, &closed);
-  const LRESULT field = SendMessageA(list, CB_GETITEMHEIGHT, WPARAM(-1), 0);
   SendMessageA(list, CB_SETITEMHEIGHT, WPARAM(-1), field + height - (closed.bottom - closed.top));
   drop_down result(list);
   result.fit_list_height();
