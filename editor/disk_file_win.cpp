@@ -6,6 +6,7 @@ namespace sy {
 namespace {
 
 constexpr DWORD READ_PIECE = 1 << 20;
+constexpr DWORD STAMP_PIECE = 1 << 16;  // small enough to stay in the cache while it is hashed
 
 // A streaming 64-bit hash, eight bytes a step. Each step is a bijection of
 // the running value, so two files of one size that differ in a single word
@@ -111,16 +112,16 @@ DWORD read_file_stamp(const std::string& path, file_stamp& stamp) {
   if (!describe(file, stamp)) {
     error = GetLastError();
   } else {
-    std::string piece(READ_PIECE, '\0');
+    char piece[STAMP_PIECE];
     uint64_t total = 0;
     for (;;) {
       DWORD done = 0;
-      if (!read_piece(file, &piece[0], READ_PIECE, done)) {
+      if (!read_piece(file, piece, STAMP_PIECE, done)) {
         error = GetLastError();
         break;
       }
       if (done == 0) break;
-      hasher.add(piece.data(), done);
+      hasher.add(piece, done);
       total += done;
     }
     stamp.size = total;

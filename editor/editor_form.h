@@ -7,6 +7,7 @@
 #include "ui/menu_bar.h"
 #include "ui/multiline_edit.h"
 #include "ui/status_bar.h"
+#include "ui/window.h"
 
 #include <windows.h>
 
@@ -15,16 +16,21 @@
 
 namespace sy {
 
-struct editor_form {
-  HWND main_window = nullptr;
+struct editor_form : message_handler {
+  top_window main_window;
   sy::menu_bar menu_bar;
-  sy::multiline_edit text_area;
+  multiline_edit text_area;
   sy::status_bar status_bar;
 
   std::string file_argument;  // the path exactly as given, "" when none
   std::string tail;           // the file's bytes from the first 0x1A on: not shown, written back after the text
   file_stamp loaded;          // the file as it was loaded, to notice another program's change before writing
-  SIZE fixed_size{};          // the window's outer size once it is fixed, 0 before
+  HFONT text_font = nullptr;  // the text area's own font, freed with the form
+
+  editor_form() = default;
+  editor_form(const editor_form&) = delete;
+  editor_form& operator=(const editor_form&) = delete;
+  ~editor_form();
 
   // Builds and shows the window, then loads the file; a file that cannot be
   // read ends the process with its error number.
@@ -36,14 +42,11 @@ struct editor_form {
 
   void on_command(unsigned id);
   void on_size();
-  LRESULT handle_message(UINT message, WPARAM wparam, LPARAM lparam);
+  bool handle_message(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result) override;
 
  private:
   bool unchanged_on_disk_or_replace_confirmed();
   void refuse_unencodable(size_t index, size_t line, char32_t code_point);
 };
-
-// Runs the message loop until the window is closed; the process's exit code.
-int run_editor(editor_form& form);
 
 }  // namespace sy

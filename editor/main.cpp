@@ -7,5 +7,5 @@
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   sy::editor_form form;
   form.build_editor_form(sy::command_line_argument(GetCommandLineA(), 1));
-  return sy::run_editor(form);
+  return form.main_window.run_message_loop();
 }

@@ -1,5 +1,7 @@
 #include "ui/status_bar.h"
 
+#include <cstring>
+
 namespace sy {
 
 status_bar status_bar::create(HWND parent, int id) {
@@ -11,10 +13,11 @@ status_bar status_bar::create(HWND parent, int id) {
 }
 
 std::string status_bar::simple_text() const {
-  const LRESULT length = SendMessageA(handle_, SB_GETTEXTLENGTHA, SB_SIMPLEID, 0);
-  std::string text(LOWORD(length) + 1, '\0');
-  SendMessageA(handle_, SB_GETTEXTA, SB_SIMPLEID, LPARAM(&text[0]));
-  text.resize(LOWORD(length));
+  // Reading, a simple bar's field is part 0 (setting takes SB_SIMPLEID).
+  const LRESULT length = SendMessageA(handle_, SB_GETTEXTLENGTHA, 0, 0);
+  std::string text(LOWORD(length) * 2 + 1, '\0');  // the length counts characters, the text is bytes
+  SendMessageA(handle_, SB_GETTEXTA, 0, LPARAM(&text[0]));
+  text.resize(std::strlen(text.c_str()));
   return text;
 }
 
