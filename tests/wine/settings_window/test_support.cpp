@@ -40,9 +40,12 @@ temp_install::temp_install() {
   static int counter = 0;
   char temp[MAX_PATH] = {};
   GetTempPathA(MAX_PATH, temp);
-  directory_ = std::string(temp) + "sy_window_" + std::to_string(GetCurrentProcessId()) + "_" +
-               std::to_string(++counter);
-  if (!CreateDirectoryA(directory_.c_str(), nullptr)) ADD_FAILURE() << "cannot create " << directory_;
+  // Process ids come round again, and a run that was killed leaves its directory behind.
+  do {
+    directory_ = std::string(temp) + "sy_window_" + std::to_string(GetCurrentProcessId()) + "_" +
+                 std::to_string(++counter);
+  } while (!CreateDirectoryA(directory_.c_str(), nullptr) && GetLastError() == ERROR_ALREADY_EXISTS);
+  if (GetFileAttributesA(directory_.c_str()) == INVALID_FILE_ATTRIBUTES) ADD_FAILURE() << "cannot create " << directory_;
 
   HKEY existing = nullptr;
   key_existed_ = RegOpenKeyExA(HKEY_LOCAL_MACHINE, sy::PRODUCT_KEY, 0, KEY_READ, &existing) == ERROR_SUCCESS;

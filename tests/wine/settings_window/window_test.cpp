@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <thread>
+
 namespace sy_test {
 namespace {
 
@@ -91,14 +93,19 @@ TEST_F(window_test, the_frame_cannot_be_dragged_to_another_size) {
   EXPECT_EQ(limits.ptMinTrackSize.y, before.bottom - before.top);
   EXPECT_EQ(limits.ptMaxTrackSize.y, before.bottom - before.top);
 
-  // A drag of the bottom-right corner with the real mouse.
-  SetCursorPos(before.right - 1, before.bottom - 1);
-  pump_messages_for(50);
-  mouse_event(MOUSEEVENTF_LEFTDOWN, 0, 0, 0, 0);
-  pump_messages_for(50);
-  SetCursorPos(before.right + 60, before.bottom + 40);
-  pump_messages_for(50);
-  mouse_event(MOUSEEVENTF_LEFTUP, 0, 0, 0, 0);
+  // A drag of the bottom-right corner with the real mouse, from another
+  // thread: were the corner a sizing border, the drag would run modally here.
+  std::thread user([&] {
+    SetCursorPos(before.right - 1, before.bottom - 1);
+    Sleep(50);
+    mouse_event(MOUSEEVENTF_LEFTDOWN, 0, 0, 0, 0);
+    Sleep(50);
+    SetCursorPos(before.right + 60, before.bottom + 40);
+    Sleep(50);
+    mouse_event(MOUSEEVENTF_LEFTUP, 0, 0, 0, 0);
+  });
+  pump_messages_for(300);
+  user.join();
   pump_messages_for(100);
   RECT after{};
   GetWindowRect(window, &after);
