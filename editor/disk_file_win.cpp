@@ -78,7 +78,9 @@ file_contents read_whole_file(const std::string& path) {
   if (!describe(file, result.stamp)) {
     result.error = GetLastError();
   } else {
-    result.bytes.resize(size_t(result.stamp.size));
+    // One byte more than the size, so that the read which finds the end has
+    // room without growing (and copying) a large table.
+    result.bytes.resize(size_t(result.stamp.size) + 1);
     size_t filled = 0;
     for (;;) {
       // Read until the end rather than trusting the size: a device or a
