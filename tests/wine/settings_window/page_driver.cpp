@@ -1,6 +1,8 @@
 // Selects a page of the running settings dialog from outside, as a click on
 // its tab does, and prints the dialog's outer rectangle on the screen:
-//   sy_settings_page_driver <outer tab 0-3> [<inner tab 0-3>]
+//   sy_settings_page_driver [--desktop=NAME] <outer tab 0-3> [<inner tab 0-3>]
+// --desktop looks for the dialog on that desktop (a Wine virtual desktop is
+// one of its own) instead of this process's.
 // A click is posted at the middle of the tab, whose place is asked of the tab
 // control through memory lent in the dialog's process.
 
@@ -45,10 +47,22 @@ bool click_tab(HWND tabs, int index) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc < 2) {
-    std::fprintf(stderr, "usage: %s <outer tab> [<inner tab>]\n", argv[0]);
+  int first = 1;
+  const std::string desktop_option = "--desktop=";
+  if (argc > 1 && std::string(argv[1]).compare(0, desktop_option.size(), desktop_option) == 0) {
+    HDESK desktop = OpenDesktopA(argv[1] + desktop_option.size(), 0, FALSE, GENERIC_ALL);
+    if (!desktop || !SetThreadDesktop(desktop)) {
+      std::fprintf(stderr, "cannot use desktop %s\n", argv[1] + desktop_option.size());
+      return 1;
+    }
+    ++first;
+  }
+  if (argc - first < 1) {
+    std::fprintf(stderr, "usage: %s [--desktop=NAME] <outer tab> [<inner tab>]\n", argv[0]);
     return 2;
   }
+  argv += first - 1;
+  argc -= first - 1;
   HWND dialog = find_dialog();
   if (!dialog) {
     std::fprintf(stderr, "no settings dialog\n");
