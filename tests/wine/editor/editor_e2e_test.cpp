@@ -90,6 +90,13 @@ TEST(editor_e2e, finds_the_file_however_the_argument_names_it) {
   sy_test::make_dir(dir / "Program Files\\朔云中文");
   const std::string spaced = dir / "Program Files\\朔云中文\\quick.mb";
   write_bytes(spaced, "a\rb");
+  {
+    // The status bar names the file as the argument gave it, without the quotes.
+    editor_process editor(in_quotes(spaced));
+    ASSERT_TRUE(editor.wait_until_ready());
+    const size_t path_length = size_t(MultiByteToWideChar(936, 0, spaced.data(), int(spaced.size()), nullptr, 0));
+    EXPECT_EQ(editor.status_length(), std::u16string(u"当前文件：").size() + path_length);
+  }
   EXPECT_TRUE(save_unchanged(in_quotes(spaced)));
   EXPECT_EQ(read_bytes(spaced), "a\r\nb\r\n");
 

@@ -1,6 +1,7 @@
 #include "tests/wine/editor/editor_process.h"
 
 #include <gtest/gtest.h>
+#include <commctrl.h>
 
 namespace sy_test {
 namespace {
@@ -109,6 +110,11 @@ std::u16string editor_process::text() const {
   const LRESULT copied = SendMessageW(edit, WM_GETTEXT, WPARAM(text.size()), LPARAM(&text[0]));
   text.resize(size_t(copied));
   return text;
+}
+
+size_t editor_process::status_length() const {
+  HWND bar = FindWindowExA(main_window_, nullptr, "msctls_statusbar32", nullptr);
+  return LOWORD(SendMessageW(bar, SB_GETTEXTLENGTHW, 0, 0));
 }
 
 void editor_process::type_text(const std::u16string& text) const {

@@ -25,6 +25,9 @@ class editor_process {
   HWND main_window() const { return main_window_; }
   HWND text_area() const;
   std::u16string text() const;  // the text area's UTF-16 text
+  // Characters in the status bar's field. Its text cannot be read from
+  // another process (the message carries a pointer), its length can.
+  size_t status_length() const;
   void type_text(const std::u16string& text) const;  // replaces the selection, as typing does
 
   // Chooses a menu command as a click on the menu bar would: WM_COMMAND with
