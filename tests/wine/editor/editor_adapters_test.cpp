@@ -2,7 +2,7 @@
 // character at a time, and reading and recognising a file on disk.
 #include "editor/cp936_win.h"
 #include "editor/disk_file_win.h"
-#include "tests/wine/editor/test_files.h"
+#include "tests/wine/support/files.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -11,7 +11,7 @@
 
 namespace {
 
-using sy_test::scratch_dir;
+using sy_test::temp_directory;
 
 TEST(cp936_adapter, decodes_only_pairs_that_are_characters) {
   struct pair_case {
@@ -80,7 +80,7 @@ TEST(cp936_adapter, codec_agrees_with_the_system_and_round_trips_every_pair) {
 
 class disk_file_adapter : public testing::Test {
  protected:
-  scratch_dir dir;
+  temp_directory dir;
 };
 
 TEST_F(disk_file_adapter, reads_every_byte_with_a_stamp_that_matches_a_later_look) {

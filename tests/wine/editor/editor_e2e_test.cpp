@@ -3,7 +3,7 @@
 // bytes, its time and the exit code checked afterwards.
 #include "editor/editor_commands.h"
 #include "tests/wine/editor/editor_process.h"
-#include "tests/wine/editor/test_files.h"
+#include "tests/wine/support/files.h"
 #include "tests/wine/standin/standin_process.h"
 
 #include <gtest/gtest.h>
@@ -17,7 +17,7 @@ using sy::DISCARD_AND_EXIT_COMMAND;
 using sy::SAVE_AND_EXIT_COMMAND;
 using sy_test::editor_process;
 using sy_test::read_bytes;
-using sy_test::scratch_dir;
+using sy_test::temp_directory;
 using sy_test::write_bytes;
 
 std::string in_quotes(const std::string& path) { return "\"" + path + "\""; }
@@ -56,7 +56,7 @@ TEST(editor_e2e, shows_the_file_and_saves_it_back_by_the_line_rules) {
   };
   for (const file_case& c : cases) {
     SCOPED_TRACE(c.name);
-    scratch_dir dir;
+    temp_directory dir;
     const std::string path = dir / "shuoyun.usr";
     write_bytes(path, c.before);
     editor_process editor(in_quotes(path));
@@ -70,7 +70,7 @@ TEST(editor_e2e, shows_the_file_and_saves_it_back_by_the_line_rules) {
 }
 
 TEST(editor_e2e, saves_what_the_user_typed) {
-  scratch_dir dir;
+  temp_directory dir;
   const std::string path = dir / "quick.mb";
   write_bytes(path, "aa 工\r\n");
   editor_process editor(in_quotes(path));
@@ -85,7 +85,7 @@ TEST(editor_e2e, saves_what_the_user_typed) {
 // Arguments are taken as the system's command line gives them: quoted with
 // spaces, relative to the current directory, with Chinese names.
 TEST(editor_e2e, finds_the_file_however_the_argument_names_it) {
-  scratch_dir dir;
+  temp_directory dir;
   sy_test::make_dir(dir / "Program Files");
   sy_test::make_dir(dir / "Program Files\\朔云中文");
   const std::string spaced = dir / "Program Files\\朔云中文\\quick.mb";
@@ -106,7 +106,7 @@ TEST(editor_e2e, finds_the_file_however_the_argument_names_it) {
 }
 
 TEST(editor_e2e, discard_asks_and_no_keeps_editing_yes_leaves_the_file_alone) {
-  scratch_dir dir;
+  temp_directory dir;
   const std::string path = dir / "shuoyun.usr";
   write_bytes(path, "a\nb");
   const uint64_t time_before = sy_test::write_time_of(path);
@@ -153,7 +153,7 @@ TEST(editor_e2e, save_tells_the_input_method_which_file_to_reload) {
   };
   for (const reload_case& c : cases) {
     SCOPED_TRACE(c.path);
-    scratch_dir dir;
+    temp_directory dir;
     sy_test::make_dir(dir / "quick.mb");
     const std::string path = dir / c.path;
     write_bytes(path, "a");
@@ -172,7 +172,7 @@ TEST(editor_e2e, save_tells_the_input_method_which_file_to_reload) {
 }
 
 TEST(editor_e2e, save_without_an_input_method_writes_and_ends) {
-  scratch_dir dir;
+  temp_directory dir;
   const std::string path = dir / "shuoyun.usr";
   write_bytes(path, "a\rb");
   ASSERT_EQ(FindWindowA("SYCLASS_UI", nullptr), nullptr);
@@ -197,7 +197,7 @@ TEST(editor_e2e, file_errors_end_the_editor_with_the_system_error_number) {
   };
   for (const error_case& c : cases) {
     SCOPED_TRACE(c.name);
-    scratch_dir dir;
+    temp_directory dir;
     std::string path = dir / "shuoyun.usr";
     const std::string content = "aa 工\r\n";
     HANDLE writer = INVALID_HANDLE_VALUE;
@@ -238,7 +238,7 @@ TEST(editor_e2e, file_errors_end_the_editor_with_the_system_error_number) {
 // The input method stores a chosen phrase in its user table at once, also
 // while the editor is open: saving must not wipe that out unasked.
 TEST(editor_e2e, save_asks_before_replacing_a_change_made_by_another_program) {
-  scratch_dir dir;
+  temp_directory dir;
   const std::string path = dir / "shuoyun.usr";
   write_bytes(path, "aa 工\r\n");
   editor_process editor(in_quotes(path));
@@ -268,7 +268,7 @@ TEST(editor_e2e, save_asks_before_replacing_a_change_made_by_another_program) {
 // A character that GBK cannot hold is never replaced silently: the save
 // stops, says which character on which line, and nothing is written.
 TEST(editor_e2e, save_refuses_a_typed_character_that_gbk_cannot_hold) {
-  scratch_dir dir;
+  temp_directory dir;
   const std::string path = dir / "quick.mb";
   write_bytes(path, "line one\r\nline two\r\n");
   const uint64_t time_before = sy_test::write_time_of(path);
@@ -294,7 +294,7 @@ TEST(editor_e2e, save_refuses_a_typed_character_that_gbk_cannot_hold) {
 }
 
 TEST(editor_e2e, without_a_file_argument_the_text_is_empty_and_save_keeps_editing) {
-  scratch_dir dir;
+  temp_directory dir;
   editor_process editor("", dir.path());
   ASSERT_TRUE(editor.wait_until_ready());
   EXPECT_EQ(editor.text(), u"");

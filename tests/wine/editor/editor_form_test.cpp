@@ -3,7 +3,7 @@
 // that the input method's users rely on.
 #include "editor/editor_commands.h"
 #include "editor/editor_form.h"
-#include "tests/wine/editor/test_files.h"
+#include "tests/wine/support/files.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -13,7 +13,7 @@
 
 namespace {
 
-using sy_test::scratch_dir;
+using sy_test::temp_directory;
 
 std::string text_of(HWND window) {
   char text[512] = {};
@@ -41,7 +41,7 @@ class editor_form_test : public testing::Test {
     }
   }
 
-  scratch_dir dir;
+  temp_directory dir;
   std::string path;
   sy::editor_form form;
 };

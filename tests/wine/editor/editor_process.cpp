@@ -6,30 +6,6 @@
 namespace sy_test {
 namespace {
 
-DWORD process_of(HWND window) {
-  DWORD id = 0;
-  GetWindowThreadProcessId(window, &id);
-  return id;
-}
-
-// The first top-level window for which `test` holds, or null.
-template <typename Test>
-HWND find_top_level(Test test) {
-  struct search {
-    Test* test;
-    HWND found;
-  } state{&test, nullptr};
-  EnumWindows(
-      [](HWND window, LPARAM data) -> BOOL {
-        auto* s = reinterpret_cast<search*>(data);
-        if (!(*s->test)(window)) return TRUE;
-        s->found = window;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&state));
-  return state.found;
-}
-
 // Polls `find` until it gives a window, the process ends or the time is up.
 template <typename Find>
 HWND poll(const editor_process& process, DWORD timeout_ms, Find find) {
@@ -43,56 +19,14 @@ HWND poll(const editor_process& process, DWORD timeout_ms, Find find) {
 
 }  // namespace
 
-std::string bin_dir() {
-  char self[MAX_PATH] = {};
-  GetModuleFileNameA(nullptr, self, MAX_PATH);
-  const std::string path = self;
-  return path.substr(0, path.find_last_of('\\') + 1);
-}
-
-std::string window_text(HWND window) {
-  char text[1024] = {};
-  GetWindowTextA(window, text, sizeof text);
-  return text;
-}
-
-std::string class_of(HWND window) {
-  char name[64] = {};
-  GetClassNameA(window, name, sizeof name);
-  return name;
-}
-
-editor_process::editor_process(const std::string& arguments, const std::string& work_dir) {
-  const std::string program = bin_dir() + "edit.exe";
-  std::string command_line = "\"" + program + "\"";
-  if (!arguments.empty()) command_line += " " + arguments;
-  STARTUPINFOA startup{};
-  startup.cb = sizeof startup;
-  if (!CreateProcessA(program.c_str(), &command_line[0], nullptr, nullptr, FALSE, 0, nullptr,
-                      work_dir.empty() ? nullptr : work_dir.c_str(), &startup, &info_)) {
-    ADD_FAILURE() << "cannot start " << program << ": error " << GetLastError();
-  }
-}
-
-editor_process::~editor_process() {
-  if (!info_.hProcess) return;
-  if (running()) {
-    TerminateProcess(info_.hProcess, 99);
-    WaitForSingleObject(info_.hProcess, 10000);
-  }
-  CloseHandle(info_.hThread);
-  CloseHandle(info_.hProcess);
-}
-
-bool editor_process::running() const {
-  return info_.hProcess && WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT;
-}
+editor_process::editor_process(const std::string& arguments, const std::string& work_dir)
+    : process_(bin_dir() + "edit.exe", arguments, work_dir) {}
 
 HWND editor_process::wait_until_ready(DWORD timeout_ms) {
   // Input-idle comes when the message loop first waits, which is after the
   // file was loaded (or when a fatal error box waits for its answer).
-  WaitForInputIdle(info_.hProcess, timeout_ms);
-  const DWORD id = info_.dwProcessId;
+  WaitForInputIdle(process_.handle(), timeout_ms);
+  const DWORD id = process_.id();
   main_window_ = poll(*this, timeout_ms, [id] {
     return find_top_level([id](HWND w) {
       return process_of(w) == id && IsWindowVisible(w) && class_of(w) != "#32770" && GetMenu(w) != nullptr;
@@ -127,7 +61,7 @@ void editor_process::choose(UINT command) const {
 }
 
 HWND editor_process::find_box(const std::string& caption) const {
-  const DWORD id = info_.dwProcessId;
+  const DWORD id = process_.id();
   return find_top_level([&](HWND w) {
     return process_of(w) == id && class_of(w) == "#32770" && window_text(w) == caption;
   });
@@ -135,12 +69,6 @@ HWND editor_process::find_box(const std::string& caption) const {
 
 HWND editor_process::wait_for_box(const std::string& caption, DWORD timeout_ms) const {
   return poll(*this, timeout_ms, [&] { return find_box(caption); });
-}
-
-bool editor_process::wait_for_exit(DWORD timeout_ms) {
-  if (WaitForSingleObject(info_.hProcess, timeout_ms) != WAIT_OBJECT_0) return false;
-  GetExitCodeProcess(info_.hProcess, &exit_code_);
-  return true;
 }
 
 std::string box_text(HWND box) {

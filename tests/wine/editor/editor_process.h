@@ -2,22 +2,18 @@
 // The editor as a user meets it: started as its own process, its window
 // found on the desktop, its menu commands chosen, its message boxes read and
 // answered, and its end awaited with the exit code.
-#include <windows.h>
+#include "tests/wine/support/process.h"
+#include "tests/wine/support/windows.h"
 
 #include <string>
 
 namespace sy_test {
-
-std::string bin_dir();  // the directory of this test program, where edit.exe is built too
 
 class editor_process {
  public:
   // Starts bin\edit.exe with `arguments` after the program name, exactly as
   // given (quote them as a caller would), in `work_dir` (empty: ours).
   explicit editor_process(const std::string& arguments, const std::string& work_dir = "");
-  ~editor_process();  // terminates the process by its handle if it still runs
-  editor_process(const editor_process&) = delete;
-  editor_process& operator=(const editor_process&) = delete;
 
   // Its main window once the file is loaded and the message loop waits, or
   // null after the time-out.
@@ -38,22 +34,19 @@ class editor_process {
   HWND wait_for_box(const std::string& caption, DWORD timeout_ms = 30000) const;
   HWND find_box(const std::string& caption) const;
 
-  bool wait_for_exit(DWORD timeout_ms = 30000);  // true when it ended; exit_code() is then set
-  bool running() const;
-  DWORD exit_code() const { return exit_code_; }
-  DWORD id() const { return info_.dwProcessId; }
+  // True when it ended; exit_code() is then set.
+  bool wait_for_exit(DWORD timeout_ms = 30000) { return process_.wait_for_exit(timeout_ms); }
+  bool running() const { return process_.running(); }
+  DWORD exit_code() const { return process_.exit_code(); }
+  DWORD id() const { return process_.id(); }
 
  private:
-  PROCESS_INFORMATION info_{};
+  child_process process_;  // terminated by its handle if it still runs at the end
   HWND main_window_ = nullptr;
-  DWORD exit_code_ = STILL_ACTIVE;
 };
 
 // A message box's text (its static control) and its answer by button.
 std::string box_text(HWND box);
 void press_box_button(HWND box, int id);  // IDOK, IDYES, IDNO
-
-std::string window_text(HWND window);
-std::string class_of(HWND window);
 
 }  // namespace sy_test

@@ -15,69 +15,11 @@ LRESULT CALLBACK record_messages(HWND window, UINT message, WPARAM wparam, LPARA
   return DefWindowProcA(window, message, wparam, lparam);
 }
 
-HWND create_recorder(const char* class_name) {
-  WNDCLASSA window_class{};
-  window_class.lpfnWndProc = record_messages;
-  window_class.hInstance = GetModuleHandleA(nullptr);
-  window_class.lpszClassName = class_name;
-  RegisterClassA(&window_class);
-  return CreateWindowExA(0, class_name, "", WS_OVERLAPPED, 0, 0, 10, 10, nullptr, nullptr,
-                         GetModuleHandleA(nullptr), nullptr);
-}
-
-std::string window_text(HWND window) {
-  char text[512] = {};
-  GetWindowTextA(window, text, sizeof text);
-  return text;
-}
-
-std::string class_of(HWND window) {
-  char name[64] = {};
-  GetClassNameA(window, name, sizeof name);
-  return name;
-}
-
-DWORD process_of(HWND window) {
-  DWORD id = 0;
-  GetWindowThreadProcessId(window, &id);
-  return id;
-}
-
-// Calls `test` for every top-level window until it returns true; returns that window.
-template <typename Test>
-HWND find_top_level(Test test) {
-  struct search {
-    Test* test;
-    HWND found;
-  } state{&test, nullptr};
-  EnumWindows(
-      [](HWND window, LPARAM data) -> BOOL {
-        auto* s = reinterpret_cast<search*>(data);
-        if (!(*s->test)(window)) return TRUE;
-        s->found = window;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&state));
-  return state.found;
-}
-
-std::vector<HWND> children_of(HWND parent) {
-  std::vector<HWND> children;
-  EnumChildWindows(
-      parent,
-      [](HWND window, LPARAM data) -> BOOL {
-        reinterpret_cast<std::vector<HWND>*>(data)->push_back(window);
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&children));
-  return children;
-}
-
 }  // namespace
 
 caller_window::caller_window() {
   g_received.clear();
-  window_ = create_recorder("sy_test_caller");
+  window_ = create_window_of_class("sy_test_caller", record_messages, WS_OVERLAPPED);
 }
 
 caller_window::~caller_window() {
@@ -98,40 +40,12 @@ void pump_messages_for(DWORD ms) {
   }
 }
 
-std::string program_path() {
-  char self[MAX_PATH] = {};
-  GetModuleFileNameA(nullptr, self, MAX_PATH);
-  std::string path = self;
-  return path.substr(0, path.find_last_of('\\') + 1) + "shuoyun.opt";
-}
+std::string program_path() { return bin_dir() + "shuoyun.opt"; }
 
-dialog_process::dialog_process(const std::string& arguments) {
-  const std::string program = program_path();
-  std::string command_line = "\"" + program + "\"";
-  if (!arguments.empty()) command_line += " " + arguments;
-  STARTUPINFOA startup{};
-  startup.cb = sizeof startup;
-  if (!CreateProcessA(program.c_str(), command_line.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                      nullptr, &startup, &info_))
-    ADD_FAILURE() << "cannot start " << program << ": " << GetLastError();
-}
-
-dialog_process::~dialog_process() {
-  if (!info_.hProcess) return;
-  if (running()) {
-    TerminateProcess(info_.hProcess, 99);
-    WaitForSingleObject(info_.hProcess, 5000);
-  }
-  CloseHandle(info_.hThread);
-  CloseHandle(info_.hProcess);
-}
-
-bool dialog_process::running() const {
-  return info_.hProcess && WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT;
-}
+dialog_process::dialog_process(const std::string& arguments) : process_(program_path(), arguments) {}
 
 HWND dialog_process::wait_for_window(DWORD timeout_ms) {
-  const DWORD id = info_.dwProcessId;
+  const DWORD id = process_.id();
   const DWORD end = GetTickCount() + timeout_ms;
   while (static_cast<LONG>(end - GetTickCount()) > 0 && running()) {
     window_ = find_top_level([id](HWND w) {
@@ -145,6 +59,7 @@ HWND dialog_process::wait_for_window(DWORD timeout_ms) {
 }
 
 bool dialog_process::wait_for_exit(DWORD timeout_ms) {
+  HANDLE process = process_.handle();
   const DWORD end = GetTickCount() + timeout_ms;
   for (;;) {
     MSG msg;
@@ -152,11 +67,8 @@ bool dialog_process::wait_for_exit(DWORD timeout_ms) {
     const LONG left = static_cast<LONG>(end - GetTickCount());
     if (left <= 0) return false;
     const DWORD woke =
-        MsgWaitForMultipleObjects(1, &info_.hProcess, FALSE, static_cast<DWORD>(left), QS_ALLINPUT);
-    if (woke == WAIT_OBJECT_0) {
-      GetExitCodeProcess(info_.hProcess, &exit_code_);
-      return true;
-    }
+        MsgWaitForMultipleObjects(1, &process, FALSE, static_cast<DWORD>(left), QS_ALLINPUT);
+    if (woke == WAIT_OBJECT_0) return process_.wait_for_exit(0);
   }
 }
 
@@ -179,7 +91,7 @@ void dialog_process::press(const std::string& caption) const {
 }
 
 HWND dialog_process::wait_for_message_box(DWORD timeout_ms) const {
-  const DWORD id = info_.dwProcessId;
+  const DWORD id = process_.id();
   HWND owner = window_;
   const DWORD end = GetTickCount() + timeout_ms;
   while (static_cast<LONG>(end - GetTickCount()) > 0 && running()) {

@@ -4,7 +4,8 @@
 // end awaited. Every wait pumps this thread's messages, because the program
 // sends its reload message to windows of this thread and blocks until they
 // have answered.
-#include <windows.h>
+#include "tests/wine/support/process.h"
+#include "tests/wine/support/windows.h"
 
 #include <string>
 #include <vector>
@@ -35,15 +36,14 @@ public:
   // Starts bin\shuoyun.opt next to this test program with the arguments
   // after the program name (already quoted as a caller would quote them).
   explicit dialog_process(const std::string& arguments);
-  ~dialog_process();  // terminates the process by its handle if it still runs
 
   // The program's visible main window, or null after the time-out.
   HWND wait_for_window(DWORD timeout_ms = 20000);
   // True when the process ended within the time-out; exit_code() is then set.
   bool wait_for_exit(DWORD timeout_ms = 20000);
-  DWORD exit_code() const { return exit_code_; }
-  bool running() const;
-  DWORD id() const { return info_.dwProcessId; }
+  DWORD exit_code() const { return process_.exit_code(); }
+  bool running() const { return process_.running(); }
+  DWORD id() const { return process_.id(); }
 
   // A child control of the main window by class and caption ("Button", "确认").
   HWND find_control(const char* class_name, const std::string& caption) const;
@@ -58,9 +58,8 @@ public:
   static std::string texts_of(HWND window);
 
 private:
-  PROCESS_INFORMATION info_{};
+  child_process process_;  // terminated by its handle if it still runs at the end
   HWND window_ = nullptr;
-  DWORD exit_code_ = STILL_ACTIVE;
 };
 
 // Handles this thread's messages until the time has passed.

@@ -218,7 +218,7 @@ void expect_failed_save_is_reported(dialog_process& dialog, const std::string& s
   const std::string texts = dialog_process::texts_of(box);
   EXPECT_NE(texts.find(settings_path), std::string::npos) << texts;
   EXPECT_TRUE(dialog.running());
-  EXPECT_EQ(file_bytes(settings_path), before);
+  EXPECT_EQ(read_file(settings_path), before);
   EXPECT_EQ(input_method.received().size(), 0u);
 
   PostMessageA(box, WM_COMMAND, IDOK, 0);
@@ -229,7 +229,7 @@ void expect_failed_save_is_reported(dialog_process& dialog, const std::string& s
   dialog.press("放弃");
   ASSERT_TRUE(dialog.wait_for_exit());
   EXPECT_EQ(dialog.exit_code(), 0u);
-  EXPECT_EQ(file_bytes(settings_path), before);
+  EXPECT_EQ(read_file(settings_path), before);
 }
 
 TEST_F(settings_program, a_read_only_settings_file_is_reported_and_left_alone) {

@@ -4,6 +4,7 @@
 // messages a user's actions produce.
 #include "settings/settings_form.h"
 #include "tests/wine/settings_load_save/product_install.h"
+#include "tests/wine/support/windows.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -37,15 +38,7 @@ protected:
 
   // Handles everything queued for this thread.
   void pump() {
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-      if (msg.message == WM_QUIT) {
-        close_requested = true;
-        continue;
-      }
-      TranslateMessage(&msg);
-      DispatchMessageA(&msg);
-    }
+    if (pump_messages()) close_requested = true;
   }
 
   // A mouse click: the button toggles itself and tells its parent.

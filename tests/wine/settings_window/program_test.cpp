@@ -3,90 +3,43 @@
 // Windows session ends it at once.
 
 #include "tests/wine/settings_window/test_support.h"
+#include "tests/wine/support/process.h"
 
 #include <gtest/gtest.h>
 
 namespace sy_test {
 namespace {
 
-std::string program_path() {
-  char path[MAX_PATH] = {};
-  const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
-  std::string directory(path, length);
-  return directory.substr(0, directory.find_last_of("\\/") + 1) + "shuoyun.opt";
-}
-
 class program_run {
  public:
-  explicit program_run(const std::string& arguments) {
-    std::string command = "\"" + program_path() + "\" " + arguments;
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    started_ = CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info_);
-  }
-  ~program_run() {
-    if (!started_) return;
-    if (WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT) {
-      TerminateProcess(info_.hProcess, 1);
-      WaitForSingleObject(info_.hProcess, 5000);
-    }
-    CloseHandle(info_.hThread);
-    CloseHandle(info_.hProcess);
-  }
-  program_run(const program_run&) = delete;
-  program_run& operator=(const program_run&) = delete;
+  explicit program_run(const std::string& arguments) : process_(bin_dir() + "shuoyun.opt", arguments) {}
 
   // The program's visible main window, or null after the time-out.
   HWND wait_for_window(DWORD timeout_ms = 20000) const {
-    struct search {
-      DWORD process;
-      HWND found;
-    } s{info_.dwProcessId, nullptr};
-    for (DWORD waited = 0; started_ && waited < timeout_ms && !s.found; waited += 50) {
-      EnumWindows(
-          [](HWND window, LPARAM data) {
-            auto* s = reinterpret_cast<search*>(data);
-            DWORD process = 0;
-            GetWindowThreadProcessId(window, &process);
-            if (process == s->process && class_of(window) == "sy_settings_window" && IsWindowVisible(window)) {
-              s->found = window;
-            }
-            return s->found ? FALSE : TRUE;
-          },
-          LPARAM(&s));
-      if (!s.found) Sleep(50);
+    const DWORD id = process_.id();
+    HWND found = nullptr;
+    for (DWORD waited = 0; process_.started() && waited < timeout_ms && !found; waited += 50) {
+      found = find_top_level([id](HWND w) {
+        return process_of(w) == id && class_of(w) == "sy_settings_window" && IsWindowVisible(w);
+      });
+      if (!found) Sleep(50);
     }
-    return s.found;
+    return found;
   }
 
   // The exit code, or STILL_ACTIVE when the process did not end in time.
-  DWORD wait_for_exit(DWORD timeout_ms = 20000) const {
-    if (!started_ || WaitForSingleObject(info_.hProcess, timeout_ms) != WAIT_OBJECT_0) return STILL_ACTIVE;
-    DWORD code = STILL_ACTIVE;
-    GetExitCodeProcess(info_.hProcess, &code);
-    return code;
+  DWORD wait_for_exit(DWORD timeout_ms = 20000) {
+    return process_.wait_for_exit(timeout_ms) ? process_.exit_code() : STILL_ACTIVE;
   }
 
  private:
-  bool started_ = false;
-  PROCESS_INFORMATION info_{};
+  child_process process_;  // terminated by its handle if it still runs at the end
 };
 
 HWND find_child(HWND parent, const char* class_name, const std::string& caption) {
-  struct search {
-    const char* class_name;
-    const std::string& caption;
-    HWND found;
-  } s{class_name, caption, nullptr};
-  EnumChildWindows(
-      parent,
-      [](HWND child, LPARAM data) {
-        auto* s = reinterpret_cast<search*>(data);
-        if (class_of(child) == s->class_name && window_text(child) == s->caption) s->found = child;
-        return s->found ? FALSE : TRUE;
-      },
-      LPARAM(&s));
-  return s.found;
+  for (HWND child : children_of(parent))
+    if (class_of(child) == class_name && window_text(child) == caption) return child;
+  return nullptr;
 }
 
 class program_test : public testing::Test {

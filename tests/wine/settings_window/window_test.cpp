@@ -172,8 +172,6 @@ TEST_F(window_test, a_radio_button_click_unchecks_its_sibling) {
   }
 }
 
-bool running_on_wine() { return GetProcAddress(GetModuleHandleA("ntdll.dll"), "wine_get_version") != nullptr; }
-
 // Height of the opened control as the combo box reports it. Wine reports the
 // list's room below the selection field, not the whole height it was given,
 // so on Wine the closed height is added back (a known Wine difference: this
@@ -183,7 +181,7 @@ int opened_height(HWND list) {
   GetWindowRect(list, &closed);
   SendMessageA(list, CB_GETDROPPEDCONTROLRECT, 0, LPARAM(&dropped));
   const int reported = dropped.bottom - dropped.top;
-  return running_on_wine() ? reported + (closed.bottom - closed.top) : reported;
+  return running_under_wine() ? reported + (closed.bottom - closed.top) : reported;
 }
 
 TEST_F(window_test, an_opened_list_is_one_closed_height_per_item_up_to_eight_plus_one) {

@@ -3,7 +3,8 @@
 // method for a test: a separate process with a hidden "SYCLASS_UI" window
 // that logs every reload message. Header only; include it from any Wine test
 // whose binary lies in the bin directory beside the stand-in (every test
-// binary does), and add_dependencies(<test> sy_input_method_standin).
+// binary does), link sy_wine_test_support and
+// add_dependencies(<test> sy_input_method_standin).
 //
 //   sy_test::standin_process input_method(log_path);   // waits until it is up
 //   ASSERT_TRUE(input_method.ready());
@@ -13,10 +14,14 @@
 //
 // Only one window of the class should exist at a time: tests that start it
 // take the CTest lock input_method_window.
+#include "tests/wine/support/files.h"
+#include "tests/wine/support/process.h"
+
 #include <windows.h>
 
 #include <cstdint>
 #include <cstdio>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -29,29 +34,17 @@ struct standin_message {
   std::string file_state;  // with a watched file: its size, or "error <code>"
 };
 
-// The directory of the running test binary, with its final backslash.
-inline std::wstring test_bin_directory() {
-  wchar_t path[MAX_PATH] = {};
-  const DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
-  std::wstring directory(path, length);
-  return directory.substr(0, directory.find_last_of(L"\\/") + 1);
-}
-
 class standin_process {
  public:
   // log_path and watched_file are ANSI (GBK) paths; the log is created anew.
   // Waits up to timeout_ms for the window; ready() tells whether it came.
   explicit standin_process(const std::string& log_path, const std::string& watched_file = {},
                            DWORD timeout_ms = 20000)
-      : log_path_(log_path) {
-    std::wstring command = L"\"" + test_bin_directory() + L"sy_input_method_standin.exe\" \"" + wide(log_path) + L"\"";
-    if (!watched_file.empty()) command += L" \"" + wide(watched_file) + L"\"";
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    if (!CreateProcessW(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info_)) return;
+      : log_path_(log_path), process_(bin_dir() + "sy_input_method_standin.exe", arguments(log_path, watched_file)) {
+    if (!process_.started()) return;
     for (DWORD waited = 0; waited < timeout_ms && !window_; waited += 20) {
       window_ = window_from_log();
-      if (!window_ && WaitForSingleObject(info_.hProcess, 20) == WAIT_OBJECT_0) break;  // died early
+      if (!window_ && process_.wait_for_exit(20)) break;  // died early
     }
   }
   ~standin_process() { close(); }
@@ -60,8 +53,8 @@ class standin_process {
 
   bool ready() const { return window_ != nullptr; }
   HWND window() const { return window_; }
-  HANDLE process() const { return info_.hProcess; }
-  DWORD id() const { return info_.dwProcessId; }
+  HANDLE process() const { return process_.handle(); }
+  DWORD id() const { return process_.id(); }
 
   // Every reload message received so far, in order of arrival.
   std::vector<standin_message> received() const {
@@ -91,38 +84,25 @@ class standin_process {
   // Asks the window to close and waits; a stand-in that does not end in time
   // is terminated. Returns its exit code (0 after a normal close).
   DWORD close(DWORD timeout_ms = 10000) {
-    if (!info_.hProcess) return exit_code_;
+    if (!process_.started()) return process_.exit_code();
     if (window_) PostMessageA(window_, WM_CLOSE, 0, 0);
-    if (WaitForSingleObject(info_.hProcess, window_ ? timeout_ms : 0) != WAIT_OBJECT_0) {
-      TerminateProcess(info_.hProcess, 1);
-      WaitForSingleObject(info_.hProcess, 5000);
-    }
-    GetExitCodeProcess(info_.hProcess, &exit_code_);
-    CloseHandle(info_.hThread);
-    CloseHandle(info_.hProcess);
-    info_ = PROCESS_INFORMATION{};
+    process_.wait_for_exit(window_ ? timeout_ms : 0);
     window_ = nullptr;
-    return exit_code_;
+    return process_.end(1);
   }
 
  private:
-  static std::wstring wide(const std::string& ansi) {
-    std::wstring text(ansi.size(), L'\0');
-    text.resize(MultiByteToWideChar(CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()), &text[0],
-                                    static_cast<int>(text.size())));
+  static std::string arguments(const std::string& log_path, const std::string& watched_file) {
+    std::string text = "\"" + log_path + "\"";
+    if (!watched_file.empty()) text += " \"" + watched_file + "\"";
     return text;
   }
 
   std::vector<std::string> log_lines() const {
     std::vector<std::string> lines;
-    const HANDLE file = CreateFileA(log_path_.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                    nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return lines;
-    std::string text;
-    char buffer[4096];
-    DWORD read = 0;
-    while (ReadFile(file, buffer, sizeof buffer, &read, nullptr) && read > 0) text.append(buffer, read);
-    CloseHandle(file);
+    const std::optional<std::string> contents = file_contents(log_path_);
+    if (!contents) return lines;
+    const std::string& text = *contents;
     for (size_t start = 0, end; start < text.size(); start = end + 1) {
       end = text.find('\n', start);
       if (end == std::string::npos) break;  // a line still being written
@@ -140,9 +120,8 @@ class standin_process {
   }
 
   std::string log_path_;
-  PROCESS_INFORMATION info_{};
+  child_process process_;
   HWND window_ = nullptr;
-  DWORD exit_code_ = STILL_ACTIVE;
 };
 
 }  // namespace sy_test

@@ -2,7 +2,7 @@
 // failure the old content must be intact and no temporary file left over.
 #include "common/win/atomic_file.h"
 
-#include "tests/wine/store/test_files.h"
+#include "tests/wine/support/files.h"
 
 #include <gtest/gtest.h>
 

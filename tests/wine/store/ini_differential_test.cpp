@@ -9,7 +9,8 @@
 #include "common/ini_document.h"
 #include "common/win/ini_file.h"
 
-#include "tests/wine/store/test_files.h"
+#include "tests/wine/support/files.h"
+#include "tests/wine/support/windows.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 // save would replace the user's settings with defaults.
 #include "common/win/ini_file.h"
 
-#include "tests/wine/store/test_files.h"
+#include "tests/wine/support/files.h"
 
 #include <gtest/gtest.h>
 

@@ -6,7 +6,8 @@
 #include "common/win/win_window_system.h"
 
 #include "tests/wine/standin/standin_process.h"
-#include "tests/wine/store/test_files.h"
+#include "tests/wine/support/files.h"
+#include "tests/wine/support/windows.h"
 
 #include <gtest/gtest.h>
 
@@ -32,14 +33,7 @@ LRESULT CALLBACK record_reloads(HWND window, UINT message, WPARAM wparam, LPARAM
   return DefWindowProcA(window, message, wparam, lparam);
 }
 
-HWND create_recorder(const char* class_name) {
-  WNDCLASSA window_class{};
-  window_class.lpfnWndProc = record_reloads;
-  window_class.hInstance = GetModuleHandleA(nullptr);
-  window_class.lpszClassName = class_name;
-  RegisterClassA(&window_class);  // fails harmlessly when already registered
-  return CreateWindowExA(0, class_name, "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
-}
+HWND create_recorder(const char* class_name) { return sy_test::create_window_of_class(class_name, record_reloads, WS_POPUP); }
 
 int32_t as_command_line_number(HWND window) { return static_cast<int32_t>(reinterpret_cast<intptr_t>(window)); }
 
