@@ -5,6 +5,8 @@
 #include "editor/editor_form.h"
 #include "tests/wine/support/files.h"
 
+#include "tests/wine/support/windows.h"
+
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -77,12 +79,7 @@ TEST_F(editor_form_test, window_is_maximised_fixed_and_has_only_the_two_commands
   // The size it was maximised to is the only size it takes.
   RECT outer{};
   GetWindowRect(window, &outer);
-  MINMAXINFO limits{};
-  SendMessageA(window, WM_GETMINMAXINFO, 0, LPARAM(&limits));
-  EXPECT_EQ(limits.ptMinTrackSize.x, outer.right - outer.left);
-  EXPECT_EQ(limits.ptMaxTrackSize.x, outer.right - outer.left);
-  EXPECT_EQ(limits.ptMinTrackSize.y, outer.bottom - outer.top);
-  EXPECT_EQ(limits.ptMaxTrackSize.y, outer.bottom - outer.top);
+  EXPECT_TRUE(sy_test::tracking_size_is_fixed(window));
   const int middle_y = (outer.top + outer.bottom) / 2, middle_x = (outer.left + outer.right) / 2;
   struct hit_case {
     const char* name;

@@ -7,6 +7,8 @@
 
 #include "common/install_paths.h"
 
+#include "tests/wine/support/windows.h"
+
 #include <gtest/gtest.h>
 
 #include <thread>
@@ -86,12 +88,7 @@ TEST_F(window_test, the_frame_cannot_be_dragged_to_another_size) {
   for (const POINT& p : border_points) {
     EXPECT_EQ(SendMessageA(window, WM_NCHITTEST, 0, MAKELPARAM(p.x, p.y)), HTBORDER) << p.x << "," << p.y;
   }
-  MINMAXINFO limits{};
-  SendMessageA(window, WM_GETMINMAXINFO, 0, LPARAM(&limits));
-  EXPECT_EQ(limits.ptMinTrackSize.x, before.right - before.left);
-  EXPECT_EQ(limits.ptMaxTrackSize.x, before.right - before.left);
-  EXPECT_EQ(limits.ptMinTrackSize.y, before.bottom - before.top);
-  EXPECT_EQ(limits.ptMaxTrackSize.y, before.bottom - before.top);
+  EXPECT_TRUE(sy_test::tracking_size_is_fixed(window));
 
   // A drag of the bottom-right corner with the real mouse, from another
   // thread: were the corner a sizing border, the drag would run modally here.

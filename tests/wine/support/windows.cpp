@@ -59,4 +59,18 @@ bool running_under_wine() {
   return GetProcAddress(GetModuleHandleA("ntdll.dll"), "wine_get_version") != nullptr;
 }
 
+testing::AssertionResult tracking_size_is_fixed(HWND window) {
+  RECT outer{};
+  GetWindowRect(window, &outer);
+  const LONG width = outer.right - outer.left, height = outer.bottom - outer.top;
+  MINMAXINFO limits{};
+  SendMessageA(window, WM_GETMINMAXINFO, 0, LPARAM(&limits));
+  if (limits.ptMinTrackSize.x == width && limits.ptMaxTrackSize.x == width && limits.ptMinTrackSize.y == height &&
+      limits.ptMaxTrackSize.y == height)
+    return testing::AssertionSuccess();
+  return testing::AssertionFailure() << "outer size " << width << "x" << height << ", tracking sizes from "
+                                     << limits.ptMinTrackSize.x << "x" << limits.ptMinTrackSize.y << " to "
+                                     << limits.ptMaxTrackSize.x << "x" << limits.ptMaxTrackSize.y;
+}
+
 }  // namespace sy_test

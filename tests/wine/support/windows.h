@@ -1,5 +1,6 @@
 #pragma once
 // Finding and reading windows on the desktop, whichever process owns them.
+#include <gtest/gtest.h>
 #include <windows.h>
 
 #include <string>
@@ -39,6 +40,10 @@ HWND create_window_of_class(const char* class_name, WNDPROC procedure, DWORD sty
 // Handles this thread's pending messages until none is left. A quit message,
 // which a closing window posts, is dropped: the result tells whether one came.
 bool pump_messages();
+
+// A window of fixed size answers WM_GETMINMAXINFO with its present outer
+// size as both the smallest and the largest size it may be dragged to.
+testing::AssertionResult tracking_size_is_fixed(HWND window);
 
 // Tests that assert how Wine itself behaves check this first.
 bool running_under_wine();
